@@ -9,16 +9,15 @@
 int
 main()
 {
-	std::FILE *handle;
-	double sq;
-	int i;
+	std::FILE *handle = std::fopen("sqrt.txt", "w");
 
-	if ((handle = std::fopen("sqrt.txt", "w")) == nullptr) {
+	if (handle == nullptr) {
 		std::perror("sqrt-table: sqrt.txt");
 		return 1;
 	}
-	for (i = 0; i <= 254; i++) {
-		sq = std::log10(std::sqrt(i)) * 20.0 * 4.15555;
+	for (int i = 0; i <= 254; i++) {
+		// cppcheck-suppress invalidFunctionArg ; log10(0) is meant
+		const double sq = std::log10(std::sqrt(i)) * 20.0 * 4.15555;
 		// Stop at the first failed write so that errno still names it.
 		if (std::fprintf(handle, "%.0f,", sq) < 0)
 			break;
