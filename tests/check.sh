@@ -43,8 +43,8 @@ directory)
 	run; refused $? '[^ ]'
 	rmdir sqrt.txt || fail "the directory was changed" ;;
 full-disk)
-	if [ ! -c /dev/full ] || [ -n "$emu" ]; then
-		echo "SKIP: needs /dev/full on the machine that runs the program"
+	if [ ! -c /dev/full ]; then
+		echo "SKIP: needs /dev/full"
 		exit 77
 	fi
 	ln -s /dev/full sqrt.txt

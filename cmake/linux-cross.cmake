@@ -1,0 +1,27 @@
+# Cross-builds for another Linux architecture with Debian's g++-TRIPLET and
+# runs the tests under qemu's user mode: -DCROSS_TRIPLET=aarch64-linux-gnu,
+# with -DCROSS_FLAGS=... for whatever that target needs.
+set(CROSS_TRIPLET "" CACHE STRING "GNU triplet of the target, as in g++-TRIPLET")
+set(CROSS_FLAGS "" CACHE STRING "Compiler flags the target needs")
+if(NOT CROSS_TRIPLET)
+  message(FATAL_ERROR "set CROSS_TRIPLET, for example to aarch64-linux-gnu")
+endif()
+# The compiler checks configure projects of their own, which see only these.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES CROSS_TRIPLET CROSS_FLAGS)
+
+string(REGEX MATCH "^[^-]+" cpu "${CROSS_TRIPLET}")
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR ${cpu})
+set(CMAKE_CXX_COMPILER ${CROSS_TRIPLET}-g++)
+set(CMAKE_CXX_FLAGS_INIT "${CROSS_FLAGS}")
+# Static, so that it runs here without the target's system libraries.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# An x86-64 host runs 32-bit x86 code itself: its own x87 unit is the one
+# worth testing, not qemu's model of it.
+if(NOT (cpu MATCHES "^i.86$" AND CMAKE_HOST_SYSTEM_PROCESSOR STREQUAL "x86_64"))
+  # qemu names these two its own way.
+  string(REGEX REPLACE "^powerpc" ppc qemu ${cpu})
+  string(REGEX REPLACE "^i.86$" i386 qemu ${qemu})
+  find_program(CMAKE_CROSSCOMPILING_EMULATOR qemu-${qemu}-static REQUIRED)
+endif()
