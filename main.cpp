@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -23,8 +24,15 @@ main()
 			break;
 	}
 	// The table fits in the stream's buffer, so a full disk shows up only
-	// when the close writes it out.
-	if (std::ferror(handle) != 0 || std::fclose(handle) == EOF) {
+	// when it is written out. Flush before closing: Windows' fclose can
+	// succeed after its own flush failed.
+	const bool unwritten =
+	    std::fflush(handle) == EOF || std::ferror(handle) != 0;
+	// The close always runs, and may fail too: report the first failure.
+	const int err = errno;
+	if (std::fclose(handle) == EOF || unwritten) {
+		if (unwritten)
+			errno = err;
 		std::perror("sqrt-table: sqrt.txt");
 		return 1;
 	}
