@@ -1,6 +1,7 @@
-# Cross-builds for another Linux architecture with Debian's g++-TRIPLET and
-# runs the tests under qemu's user mode: -DCROSS_TRIPLET=aarch64-linux-gnu,
-# with -DCROSS_FLAGS=... for whatever that target needs.
+# Cross-builds for another Linux architecture with Debian's gcc-TRIPLET and
+# g++-TRIPLET, and runs the tests under qemu's user mode:
+# -DCROSS_TRIPLET=aarch64-linux-gnu, with -DCROSS_FLAGS=... for whatever that
+# target needs.
 set(CROSS_TRIPLET "" CACHE STRING "GNU triplet of the target, as in g++-TRIPLET")
 set(CROSS_FLAGS "" CACHE STRING "Compiler flags the target needs")
 if(NOT CROSS_TRIPLET)
@@ -12,8 +13,17 @@ list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES CROSS_TRIPLET CROSS_FLAGS)
 string(REGEX MATCH "^[^-]+" cpu "${CROSS_TRIPLET}")
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR ${cpu})
+set(CMAKE_C_COMPILER ${CROSS_TRIPLET}-gcc)
 set(CMAKE_CXX_COMPILER ${CROSS_TRIPLET}-g++)
+set(CMAKE_C_FLAGS_INIT "${CROSS_FLAGS}")
 set(CMAKE_CXX_FLAGS_INIT "${CROSS_FLAGS}")
+# Libraries, headers and packages for the target come from its own root;
+# programs that the build runs come from this machine.
+set(CMAKE_FIND_ROOT_PATH /usr/${CROSS_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # qemu runs the program with the target's own libraries, which Debian keeps
 # under /usr/TRIPLET. Linked statically, an alpha program never starts under
