@@ -1,3 +1,6 @@
+# The packages: a .deb, an .rpm and a tarball on Linux, a zip for Windows,
+# all from one cpack in the build directory.
+set(CPACK_PACKAGE_VENDOR "The sqrt-table authors")
 set(CPACK_PACKAGE_CONTACT "The sqrt-table authors <sqrt-table@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION [[
 sqrt-table writes a fixed lookup table of 255 entries to the file sqrt.txt
@@ -6,6 +9,11 @@ to a whole number: 0 to 100 for entries 1 to 254, and -inf for entry 0.
 The file is one line of comma-terminated fields, the same on every machine.
 It reads no input and prints nothing unless it fails.]])
 set(CPACK_STRIP_FILES ON)
+# Every build gives the same bytes, whatever its user, umask, clock or file
+# system: see these two files.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/reproducible.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/archives.cmake)
+
 # The archives take every component but debian; the .deb takes it in place
 # of license, still as one package.
 set(CPACK_COMPONENTS_ALL Unspecified debian)
@@ -14,14 +22,45 @@ set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_LICENSE ISC)
+set(CPACK_RPM_PACKAGE_GROUP Applications/Engineering)
+# An RPM summary begins with a capital; a Debian one does not.
+string(SUBSTRING "${PROJECT_DESCRIPTION}" 0 1 first)
+string(SUBSTRING "${PROJECT_DESCRIPTION}" 1 -1 rest)
+string(TOUPPER "${first}" first)
+set(CPACK_RPM_PACKAGE_SUMMARY "${first}${rest}")
+set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_LIST_DIR}/changelog.rpm)
+set(CPACK_RPM_COMPRESSION_TYPE xz)
+set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The system's own directories belong to the system's own packages.
+set(usr ${CPACK_PACKAGING_INSTALL_PREFIX})
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
+  ${usr}/${CMAKE_INSTALL_DATADIR}/cmake
+  ${usr}/${CMAKE_INSTALL_MANDIR} ${usr}/${CMAKE_INSTALL_MANDIR}/man1)
+set(docs ${usr}/${CMAKE_INSTALL_DOCDIR})
+set(CPACK_RPM_USER_FILELIST "%doc ${docs}/README.md" "%doc ${docs}/changelog.gz"
+  "%license ${docs}/LICENSE")
+# The host, the time and the build's own links would differ from build to
+# build; the files keep the changelog's date.
+set(CPACK_RPM_SPEC_MORE_DEFINE [[
+%define _buildhost reproducible
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1
+%define _build_id_links none]])
+
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
 else()
   set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
   set(CPACK_GENERATOR TGZ)
-  # dpkg would label a cross-built .deb with this machine's architecture.
+  # dpkg and rpm would label a cross-built package with this machine's
+  # architecture.
   if(NOT CMAKE_CROSSCOMPILING)
-    list(APPEND CPACK_GENERATOR DEB)
+    list(APPEND CPACK_GENERATOR DEB RPM)
   endif()
 endif()
 include(CPack)
