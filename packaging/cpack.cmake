@@ -35,9 +35,9 @@ set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_LIST_DIR}/changelog.rpm)
 set(CPACK_RPM_COMPRESSION_TYPE xz)
 set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# The system's own directories belong to the system's own packages.
-set(usr ${CPACK_PACKAGING_INSTALL_PREFIX})
+# The system's own directories belong to the system's own packages. An RPM
+# installs under /usr.
+set(usr /usr)
 set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   ${usr}/${CMAKE_INSTALL_DATADIR}/cmake
   ${usr}/${CMAKE_INSTALL_MANDIR} ${usr}/${CMAKE_INSTALL_MANDIR}/man1)
