@@ -11,13 +11,13 @@ trap 'rm -rf "$scratch"' EXIT
 # The cross targets, as "triplet flags" lines.
 mapfile -t targets < <(grep -v '^#' .ci/targets)
 
-src=$PWD/examples/dimmer
+dimmer=$PWD/examples/dimmer
 # Builds the example in DIR with cmake's further ARGS, runs its test, and
 # checks that a second build has nothing to do.
 example() {
 	local dir=$1 again
 	shift
-	cmake -G Ninja -S "$src" -B "$dir" "$@" >/dev/null
+	cmake -G Ninja -S "$dimmer" -B "$dir" "$@" >/dev/null
 	cmake --build "$dir"
 	ctest --test-dir "$dir" --output-on-failure
 	again=$(cmake --build "$dir")
