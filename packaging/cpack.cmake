@@ -9,8 +9,8 @@ to a whole number: 0 to 100 for entries 1 to 254, and -inf for entry 0.
 The file is one line of comma-terminated fields, the same on every machine.
 It reads no input and prints nothing unless it fails.]])
 set(CPACK_STRIP_FILES ON)
-# Every build gives the same bytes, whatever its user, umask, clock or file
-# system: see these two files.
+# Every build gives the same bytes, whoever makes it and whenever, in
+# whatever order the file system lists the files: see these two files.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/reproducible.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/archives.cmake)
 
