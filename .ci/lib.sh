@@ -6,6 +6,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 export CI_START
 step() { printf '\n== %s (at %d s)\n' "$*" $(($(date +%s) - CI_START)); }
 die() { echo "$*" >&2; exit 1; }
+# Fails unless the README holds COMMAND as a line of its own, so that the
+# commands CI runs are the ones a newcomer reads.
+readme_has() { grep -qxF "$1" README.md || die "README lacks: $1"; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 # The cross targets, as "triplet flags" lines.
