@@ -1,18 +1,31 @@
 # Sourced by each CI script: strict mode, the repository root, step headers
-# timed from the start of the whole run, and a scratch directory.
+# that name the release and are timed from the start of the whole run, and a
+# scratch directory.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 : "${CI_START:=$(date +%s)}"
 export CI_START
-step() { printf '\n== %s (at %d s)\n' "$*" $(($(date +%s) - CI_START)); }
+# Debian testing and unstable have no number: they come after every release.
+. /etc/os-release
+release=${VERSION_ID:-99}
+system="${ID^} ${VERSION_ID:-$VERSION_CODENAME}"
+step() { printf '\n== %s: %s (at %d s)\n' "$system" "$*" $(($(date +%s) - CI_START)); }
 die() { echo "$*" >&2; exit 1; }
-# Fails unless the README holds COMMAND as a line of its own, so that the
-# commands CI runs are the ones a newcomer reads.
-readme_has() { grep -qxF "$1" README.md || die "README lacks: $1"; }
+# Fails unless FILE holds COMMAND as a line of its own, so that the commands
+# CI runs are the ones a reader of the README or CONTRIBUTING.md runs.
+shows() { grep -qxF "$2" "$1" || die "$1 lacks: $2"; }
+readme_has() { shows README.md "$1"; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# The cross targets, as "triplet flags" lines.
-mapfile -t targets < <(grep -v '^#' .ci/targets)
+# The cross targets that Debian RELEASE runs, as "triplet cpu flags" lines.
+targets_of() { awk -v r="$1" '!/^#/ && $2 <= r { $2 = ""; print }' .ci/targets; }
+mapfile -t targets < <(targets_of "$release")
+# The packages the suite needs on Debian RELEASE, as "command package..."
+# lines: the tools, and each target's compiler.
+tools_of() {
+	grep -v '^#' .ci/tools
+	targets_of "$1" | awk '{ print $1 "-g++ g++-" $1 }'
+}
 
 dimmer=$PWD/examples/dimmer
 # Builds the example in DIR with cmake's further ARGS, runs its test, and

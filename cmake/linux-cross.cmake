@@ -1,9 +1,10 @@
 # Cross-builds for another Linux architecture with Debian's gcc-TRIPLET and
 # g++-TRIPLET, and runs the tests under qemu's user mode:
 # -DCROSS_TRIPLET=aarch64-linux-gnu, with -DCROSS_FLAGS=... for whatever that
-# target needs.
+# target needs, and -DCROSS_CPU=... where qemu's default CPU cannot run it.
 set(CROSS_TRIPLET "" CACHE STRING "GNU triplet of the target, as in g++-TRIPLET")
 set(CROSS_FLAGS "" CACHE STRING "Compiler flags the target needs")
+set(CROSS_CPU "" CACHE STRING "qemu's -cpu for the target, if not its default")
 if(NOT CROSS_TRIPLET)
   message(FATAL_ERROR "set CROSS_TRIPLET, for example to aarch64-linux-gnu")
 endif()
@@ -28,8 +29,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # qemu runs the program with the target's own libraries, which Debian keeps
 # under /usr/TRIPLET. Linked statically, an alpha program never starts under
 # qemu 7.2; linked dynamically, every target runs. 32-bit x86 goes through
-# qemu too, since not every x86-64 kernel runs it.
+# qemu too, since not every x86-64 kernel runs it. qemu names some CPUs its
+# own way, and runs MIPS Release 6 as any other MIPS of its width and order.
 string(REGEX REPLACE "^powerpc" ppc qemu ${cpu})
 string(REGEX REPLACE "^i.86$" i386 qemu ${qemu})
+string(REGEX REPLACE "^mipsisa32r6" mips qemu ${qemu})
+string(REGEX REPLACE "^mipsisa64r6" mips64 qemu ${qemu})
 find_program(CROSS_QEMU qemu-${qemu}-static REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CROSS_QEMU} -L /usr/${CROSS_TRIPLET})
+if(CROSS_CPU)
+  list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -cpu ${CROSS_CPU})
+endif()
