@@ -52,6 +52,13 @@ set(CPACK_RPM_SPEC_MORE_DEFINE [[
 %define clamp_mtime_to_source_date_epoch 1
 %define _build_id_links none]])
 
+# The source release, made by the package_source target: one tarball of what
+# git tracks at HEAD, under sqrt-table-1.0/. CPack copies a tree before it
+# packs it, so it is given one that holds those files alone: see source.cmake.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
+set(CPACK_SOURCE_INSTALLED_DIRECTORIES "${PROJECT_BINARY_DIR}/source-tree;/")
+
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
 else()

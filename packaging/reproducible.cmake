@@ -28,3 +28,8 @@ endif()
 
 # A zip records local times.
 set(ENV{TZ} UTC0)
+
+# Only the source tarball packs a tree of files rather than an install.
+if(CPACK_INSTALLED_DIRECTORIES)
+  include(${CMAKE_CURRENT_LIST_DIR}/source.cmake)
+endif()
