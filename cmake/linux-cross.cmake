@@ -31,11 +31,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # qemu 7.2; linked dynamically, every target runs. 32-bit x86 goes through
 # qemu too, since not every x86-64 kernel runs it. qemu names some CPUs its
 # own way, and runs MIPS Release 6 as any other MIPS of its width and order.
+# qemu-ARCH comes with Debian's qemu-user on every release; the -static names
+# went with qemu-user-static after Debian 13.
 string(REGEX REPLACE "^powerpc" ppc qemu ${cpu})
 string(REGEX REPLACE "^i.86$" i386 qemu ${qemu})
 string(REGEX REPLACE "^mipsisa32r6" mips qemu ${qemu})
 string(REGEX REPLACE "^mipsisa64r6" mips64 qemu ${qemu})
-find_program(CROSS_QEMU qemu-${qemu}-static REQUIRED)
+find_program(CROSS_QEMU qemu-${qemu} REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CROSS_QEMU} -L /usr/${CROSS_TRIPLET})
 if(CROSS_CPU)
   list(APPEND CMAKE_CROSSCOMPILING_EMULATOR -cpu ${CROSS_CPU})
