@@ -15,8 +15,9 @@ die() { echo "$*" >&2; exit 1; }
 # CI runs are the ones a reader of the README or CONTRIBUTING.md runs.
 shows() { grep -qxF "$2" "$1" || die "$1 lacks: $2"; }
 readme_has() { shows README.md "$1"; }
-# The README's test command.
-test_cmd='cmake -S . -B build && cmake --build build && ctest --test-dir build --output-on-failure'
+# The README's run and test commands.
+run_cmd='cmake -S . -B build && cmake --build build --config Release && ./build/Release/sqrt-table'
+test_cmd='cmake -S . -B build && cmake --build build --config Release && ctest --test-dir build -C Release --output-on-failure'
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 # The cross targets that Debian RELEASE runs, as "triplet cpu flags" lines.
