@@ -30,16 +30,23 @@ tools_of() {
 	targets_of "$1" | awk '{ print $1 "-g++ g++-" $1 }'
 }
 
+# Checks that building the Ninja build in DIR again, with cmake --build's
+# further ARGS, has nothing to do.
+built() {
+	local again
+	again=$(cmake --build "$@")
+	[ "$again" = 'ninja: no work to do.' ] ||
+		die "a second build of $1 did some work: $again"
+}
+
 dimmer=$PWD/examples/dimmer
 # Builds the example in DIR with cmake's further ARGS, runs its test, and
 # checks that a second build has nothing to do.
 example() {
-	local dir=$1 again
+	local dir=$1
 	shift
 	cmake -G Ninja -S "$dimmer" -B "$dir" "$@" >/dev/null
 	cmake --build "$dir"
 	ctest --test-dir "$dir" --output-on-failure
-	again=$(cmake --build "$dir")
-	[ "$again" = 'ninja: no work to do.' ] ||
-		die "a second build of $dir did some work: $again"
+	built "$dir"
 }
