@@ -4,6 +4,9 @@
 # A case that needs what this machine lacks says "SKIP: " why, and passes.
 cmake_minimum_required(VERSION 3.21)
 
+if(NOT CASE OR NOT PROGRAM OR NOT DIR)
+  message(FATAL_ERROR "give CASE, PROGRAM and DIR, the scratch directory")
+endif()
 file(REMOVE_RECURSE "${DIR}")
 file(MAKE_DIRECTORY "${DIR}")
 
