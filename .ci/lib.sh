@@ -39,6 +39,16 @@ built() {
 		die "a second build of $1 did some work: $again"
 }
 
+# Configures, builds and tests with the preset NAME, as CONTRIBUTING.md
+# says, with cmake's further ARGS when it configures.
+preset() {
+	local name=$1
+	shift
+	cmake --preset "$name" "$@"
+	cmake --build --preset "$name"
+	ctest --preset "$name"
+}
+
 dimmer=$PWD/examples/dimmer
 # Builds the example in DIR with cmake's further ARGS, runs its test, and
 # checks that a second build has nothing to do.
