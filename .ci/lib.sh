@@ -49,13 +49,13 @@ preset() {
 	ctest --preset "$name"
 }
 
-dimmer=$PWD/examples/dimmer
+meter=$PWD/examples/meter
 # Builds the example in DIR with cmake's further ARGS, runs its test, and
 # checks that a second build has nothing to do.
 example() {
 	local dir=$1
 	shift
-	cmake -G Ninja -S "$dimmer" -B "$dir" "$@" >/dev/null
+	cmake -G Ninja -S "$meter" -B "$dir" "$@" >/dev/null
 	cmake --build "$dir"
 	ctest --test-dir "$dir" --output-on-failure
 	built "$dir"

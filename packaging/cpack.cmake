@@ -42,7 +42,7 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
   ${usr}/${CMAKE_INSTALL_DATADIR}/cmake
   ${usr}/${CMAKE_INSTALL_MANDIR} ${usr}/${CMAKE_INSTALL_MANDIR}/man1)
 set(docs ${usr}/${CMAKE_INSTALL_DOCDIR})
-set(CPACK_RPM_USER_FILELIST "%doc ${docs}/README.md" "%doc ${docs}/changelog.gz"
+set(CPACK_RPM_USER_FILELIST "%doc ${docs}/changelog.gz"
   "%license ${docs}/LICENSE")
 # The host, the time and the build's own links would differ from build to
 # build; the files keep the changelog's date.
