@@ -15,11 +15,24 @@ die() { echo "$*" >&2; exit 1; }
 # CI runs are the ones a reader of the README or CONTRIBUTING.md runs.
 shows() { grep -qxF "$2" "$1" || die "$1 lacks: $2"; }
 readme_has() { shows README.md "$1"; }
+# The version project() names, which the changelogs and the names of the
+# files the documents show carry too.
+version=$(sed -n 's/^project(sqrt-table VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "CMakeLists.txt: no project() version" >&2; exit 1; }
+# Puts the version in place of VERSION in the string S: versioned S.
+versioned() { printf '%s\n' "${1//VERSION/$version}"; }
 # The README's run and test commands.
 run_cmd='cmake -S . -B build && cmake --build build --config Release && ./build/Release/sqrt-table'
 test_cmd='cmake -S . -B build && cmake --build build --config Release && ctest --test-dir build -C Release --output-on-failure'
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# The README's packaging command, then the Windows zip's; RELEASES.md's
+# command for the source tarball; and the files they make, the artifacts.
+packages_cmd='cmake -S . -B build && cmake --build build --config Release && (cd build && umask 022 && cpack)
+cmake --preset mingw && cmake --build --preset mingw && (cd build-mingw && umask 022 && cpack)'
+dist_cmd='cmake -S . -B build && cmake --build build --target package_source'
+artifacts='build/*.deb build/*.rpm build/*-Linux-*.tar.gz build-mingw/*.zip'
+tarball=$(versioned build/sqrt-table-VERSION.tar.gz)
 # The cross targets that Debian RELEASE runs, as "triplet cpu flags" lines.
 targets_of() { awk -v r="$1" '!/^#/ && $2 <= r { $2 = ""; print }' .ci/targets; }
 mapfile -t targets < <(targets_of "$release")
