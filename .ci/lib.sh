@@ -18,7 +18,7 @@ readme_has() { shows README.md "$1"; }
 # The version project() names, which the changelogs and the names of the
 # files the documents show carry too.
 version=$(sed -n 's/^project(sqrt-table VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
-[ -n "$version" ] || { echo "CMakeLists.txt: no project() version" >&2; exit 1; }
+[ -n "$version" ] || die "CMakeLists.txt: no project() version"
 # Puts the version in place of VERSION in the string S: versioned S.
 versioned() { printf '%s\n' "${1//VERSION/$version}"; }
 # The README's run and test commands.
@@ -50,6 +50,13 @@ built() {
 	again=$(cmake --build "$@")
 	[ "$again" = 'ninja: no work to do.' ] ||
 		die "a second build of $1 did some work: $again"
+}
+
+# Runs Wine as the Windows test presets do: in the prefix DIR, quiet, and
+# with no display driver to load: quiet_wine DIR.
+quiet_wine() {
+	export WINEPREFIX=$1 WINEDEBUG=-all \
+		WINEDLLOVERRIDES=winex11.drv,winewayland.drv=d
 }
 
 # Configures, builds and tests with the preset NAME, as CONTRIBUTING.md
