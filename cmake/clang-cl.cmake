@@ -1,8 +1,8 @@
 # Cross-builds a Windows executable as Visual Studio's "LLVM (clang-cl)"
-# toolset does, in MSVC mode against the Universal C runtime, and runs its
-# tests under Wine. Wine stands in for Microsoft's C runtime, with its
-# ucrtbase.dll, headers and import libraries; libc++'s headers stand in for
-# Microsoft's standard library, and lld-link for link.exe. Debian has them in
+# toolset does, in MSVC mode, and runs its tests under Wine. It builds
+# against Wine's ucrtbase.dll, with Wine's headers and import libraries, not
+# Microsoft's Universal CRT; libc++'s headers stand in for Microsoft's
+# standard library, and lld-link for link.exe. Debian has them in
 # libwine-dev, libc++-dev, lld and clang-tools.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
@@ -53,4 +53,4 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "/nodefaultlib /libpath:${crtlib}")
 set(CMAKE_CXX_STANDARD_LIBRARIES "libucrtbase.a libkernel32.a libwinecrt0.a")
 set(CMAKE_TRY_COMPILE_CONFIGURATION Release)
 
-find_program(CMAKE_CROSSCOMPILING_EMULATOR wine)
+include(${CMAKE_CURRENT_LIST_DIR}/wine.cmake)

@@ -13,6 +13,8 @@ set(CPACK_STRIP_FILES ON)
 # whatever order the file system lists the files: see these two files.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/reproducible.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/archives.cmake)
+# The newest changelog entry's date, which reproducible.cmake gives them.
+set(CPACK_SQRT_TABLE_SOURCE_DATE_EPOCH ${sqrt_table_epoch})
 
 # The archives take every component but debian; the .deb takes it in place
 # of license, still as one package.
@@ -32,7 +34,9 @@ string(SUBSTRING "${PROJECT_DESCRIPTION}" 1 -1 rest)
 string(TOUPPER "${first}" first)
 set(CPACK_RPM_PACKAGE_SUMMARY "${first}${rest}")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
-set(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_LIST_DIR}/changelog.rpm)
+# RPM's changelog says what packaging/changelog says, in RPM's words.
+set(CPACK_RPM_CHANGELOG_FILE ${PROJECT_BINARY_DIR}/rpm-changelog)
+file(WRITE ${CPACK_RPM_CHANGELOG_FILE} "${sqrt_table_rpm_changelog}")
 set(CPACK_RPM_COMPRESSION_TYPE xz)
 set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
 # The system's own directories belong to the system's own packages. An RPM
@@ -53,7 +57,7 @@ set(CPACK_RPM_SPEC_MORE_DEFINE [[
 %define _build_id_links none]])
 
 # The source release, made by the package_source target: one tarball of what
-# git tracks at HEAD, under sqrt-table-1.0/. CPack copies a tree before it
+# git tracks at HEAD, under sqrt-table-VERSION/. CPack copies a tree before it
 # packs it, so it is given one that holds those files alone: see source.cmake.
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION})
