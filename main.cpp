@@ -16,18 +16,20 @@ main()
 		std::perror("sqrt-table: sqrt.txt");
 		return 1;
 	}
-	for (int i = 0; i <= 254; i++) {
+	int i;
+	for (i = 0; i <= 254; i++) {
+		// A level: the ratio i in decibels, 10 log10(i), by the gain.
 		// cppcheck-suppress invalidFunctionArg ; log10(0) is meant
 		const double sq = std::log10(std::sqrt(i)) * 20.0 * 4.15555;
-		// Stop at the first failed write so that errno still names it.
 		if (std::fprintf(handle, "%.0f,", sq) < 0)
 			break;
 	}
 	// The table fits in the stream's buffer, so a full disk shows up only
 	// when it is written out. Flush before closing: Windows' fclose can
-	// succeed after its own flush failed.
+	// succeed after its own flush failed. After a failed write, nothing is
+	// flushed, so that errno still names that failure.
 	const bool unwritten =
-	    std::fflush(handle) == EOF || std::ferror(handle) != 0;
+	    i <= 254 || std::fflush(handle) == EOF || std::ferror(handle) != 0;
 	// The close always runs, and may fail too: report the first failure.
 	const int err = errno;
 	if (std::fclose(handle) == EOF || unwritten) {
