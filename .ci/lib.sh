@@ -1,6 +1,7 @@
 # Sourced by each CI script: strict mode, the repository root, step headers
-# that name the release and are timed from the start of the whole run, and a
-# scratch directory.
+# that name the release and are timed from the start of the whole run, a
+# scratch directory, and the commands the documents show, read from them.
+# shellcheck shell=bash disable=SC2034 # the scripts that source it use them
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 : "${CI_START:=$(date +%s)}"
@@ -11,37 +12,55 @@ release=${VERSION_ID:-99}
 system="${ID^} ${VERSION_ID:-$VERSION_CODENAME}"
 step() { printf '\n== %s: %s (at %d s)\n' "$system" "$*" $(($(date +%s) - CI_START)); }
 die() { echo "$*" >&2; exit 1; }
-# Fails unless FILE holds COMMAND as a line of its own, so that the commands
-# CI runs are the ones a reader of the README or CONTRIBUTING.md runs.
-shows() { grep -qxF "$2" "$1" || die "$1 lacks: $2"; }
-readme_has() { shows README.md "$1"; }
-# The version project() names, which the changelogs and the names of the
-# files the documents show carry too.
-version=$(sed -n 's/^project(sqrt-table VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
-[ -n "$version" ] || die "CMakeLists.txt: no project() version"
-# Puts the version in place of VERSION in the string S: versioned S.
-versioned() { printf '%s\n' "${1//VERSION/$version}"; }
-# The README's run and test commands.
-run_cmd='cmake -S . -B build && cmake --build build --config Release && ./build/Release/sqrt-table'
-test_cmd='cmake -S . -B build && cmake --build build --config Release && ctest --test-dir build -C Release --output-on-failure'
+# The suite installs and removes packages, and writes under /usr/local: it
+# runs only in a root that .ci/root made, and only .ci/run and .ci/root, which
+# set on_host, run on the host.
+[ -n "${on_host-}" ] || [ -e /etc/sqrt-table-ci-root ] ||
+	die "$0 runs in a CI root: bash .ci/root $release bash $0"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# The README's packaging command, then the Windows zip's; RELEASES.md's
-# command for the source tarball; and the files they make, the artifacts.
-packages_cmd='cmake -S . -B build && cmake --build build --config Release && (cd build && umask 022 && cpack)
-cmake --preset mingw && cmake --build --preset mingw && (cd build-mingw && umask 022 && cpack)'
-dist_cmd='cmake -S . -B build && cmake --build build --target package_source'
-artifacts='build/*.deb build/*.rpm build/*-Linux-*.tar.gz build-mingw/*.zip'
-tarball=$(versioned build/sqrt-table-VERSION.tar.gz)
+
+# Prints the fenced block that follows the line <!-- NAME --> in FILE, so
+# that CI runs what the document shows, not a copy of it: doc FILE NAME.
+doc() {
+	awk -v mark="<!-- $2 -->" '
+		$0 == mark { on = 1; next }
+		on && /^```/ { if (fence++) { found = 1; exit } next }
+		on && fence { print }
+		END { exit !found }' "$1" || die "$1: no block after <!-- $2 -->"
+}
+# Joins the lines of standard input into one command, with &&.
+chain() { awk 'NR > 1 { printf " && " } { printf "%s", $0 } END { print "" }'; }
+# The README's run and test commands, and the configure and build they share.
+run_cmd=$(doc README.md run)
+test_cmd=$(doc README.md test)
+build_cmd=${run_cmd% && *}
+# Every package, as the README makes them, and the source tarball, as
+# RELEASES.md does. RELEASES.md's sums command names the files they make,
+# the artifacts: the packages, then the source tarball.
+packages_cmd=$({ echo "$build_cmd"; doc README.md packages; doc README.md zip; } | chain)
+dist_cmd=$(doc RELEASES.md source)
+sums_cmd=$(doc RELEASES.md sums)
+read -ra artifacts <<<"${sums_cmd#sha256sum }"
+tarball_glob=${artifacts[-1]}
+unset 'artifacts[-1]'
+# The version is the newest changelog entry's, as the build reads it.
+version=$(sed -n '1s/^sqrt-table (\([0-9.]*\)) .*/\1/p' packaging/changelog)
+[ -n "$version" ] || die "packaging/changelog: no version in its newest entry"
+tarball=${tarball_glob/\*/$version}
+
 # The cross targets that Debian RELEASE runs, as "triplet cpu flags" lines.
 targets_of() { awk -v r="$1" '!/^#/ && $2 <= r { $2 = ""; print }' .ci/targets; }
 mapfile -t targets < <(targets_of "$release")
-# The packages the suite needs on Debian RELEASE, as "command package..."
-# lines: the tools, and each target's compiler.
-tools_of() {
-	grep -v '^#' .ci/tools
-	targets_of "$1" | awk '{ print $1 "-g++ g++-" $1 }'
+# The packages a root of Debian RELEASE is made with, one a line: the tools,
+# and each of its targets' compilers.
+packages_of() {
+	{ sed 's/#.*//' .ci/tools; targets_of "$1" | awk '{ print "g++-" $1 }'; } |
+		tr -s ' \t' '\n' | grep . | sort -u
 }
+
+# The emulator that the build in DIR runs its programs with, as a CMake list.
+emulator_of() { sed -n 's/^CMAKE_CROSSCOMPILING_EMULATOR:[A-Z]*=//p' "$1/CMakeCache.txt"; }
 
 # Checks that building the Ninja build in DIR again, with cmake --build's
 # further ARGS, has nothing to do.
@@ -50,23 +69,6 @@ built() {
 	again=$(cmake --build "$@")
 	[ "$again" = 'ninja: no work to do.' ] ||
 		die "a second build of $1 did some work: $again"
-}
-
-# Runs Wine as the Windows test presets do: in the prefix DIR, quiet, and
-# with no display driver to load: quiet_wine DIR.
-quiet_wine() {
-	export WINEPREFIX=$1 WINEDEBUG=-all \
-		WINEDLLOVERRIDES=winex11.drv,winewayland.drv=d
-}
-
-# Configures, builds and tests with the preset NAME, as CONTRIBUTING.md
-# says, with cmake's further ARGS when it configures.
-preset() {
-	local name=$1
-	shift
-	cmake --preset "$name" "$@"
-	cmake --build --preset "$name"
-	ctest --preset "$name"
 }
 
 meter=$PWD/examples/meter
