@@ -1,14 +1,11 @@
-# Cross-builds for another Linux architecture with Debian's gcc-TRIPLET and
-# g++-TRIPLET, and runs the tests under qemu's user mode:
-# -DCROSS_TRIPLET=aarch64-linux-gnu, with -DCROSS_FLAGS=... for whatever that
-# target needs, and -DCROSS_CPU=... where qemu's default CPU cannot run it.
+# Another Linux architecture, with Debian's gcc-TRIPLET, tested under qemu.
 set(CROSS_TRIPLET "" CACHE STRING "GNU triplet of the target, as in g++-TRIPLET")
 set(CROSS_FLAGS "" CACHE STRING "Compiler flags the target needs")
 set(CROSS_CPU "" CACHE STRING "qemu's -cpu for the target, if not its default")
 if(NOT CROSS_TRIPLET)
   message(FATAL_ERROR "set CROSS_TRIPLET, for example to aarch64-linux-gnu")
 endif()
-# The compiler checks configure projects of their own, which see only these.
+# try_compile projects see only these.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES CROSS_TRIPLET CROSS_FLAGS)
 
 string(REGEX MATCH "^[^-]+" cpu "${CROSS_TRIPLET}")
@@ -18,21 +15,16 @@ set(CMAKE_C_COMPILER ${CROSS_TRIPLET}-gcc)
 set(CMAKE_CXX_COMPILER ${CROSS_TRIPLET}-g++)
 set(CMAKE_C_FLAGS_INIT "${CROSS_FLAGS}")
 set(CMAKE_CXX_FLAGS_INIT "${CROSS_FLAGS}")
-# Libraries, headers and packages for the target come from its own root;
-# programs that the build runs come from this machine.
 set(CMAKE_FIND_ROOT_PATH /usr/${CROSS_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# qemu runs the program with the target's own libraries, which Debian keeps
-# under /usr/TRIPLET. Linked statically, an alpha program never starts under
-# qemu 7.2; linked dynamically, every target runs. 32-bit x86 goes through
-# qemu too, since not every x86-64 kernel runs it. qemu names some CPUs its
-# own way, and runs MIPS Release 6 as any other MIPS of its width and order.
-# qemu-ARCH comes with Debian's qemu-user on every release; the -static names
-# went with qemu-user-static after Debian 13.
+# Dynamic, with the target's libraries from /usr/TRIPLET: a static alpha
+# program never starts under qemu 7.2. i686 goes through qemu too: not every
+# x86-64 kernel runs it. qemu runs MIPS R6 as plain MIPS. No -static names:
+# they left after Debian 13.
 string(REGEX REPLACE "^powerpc" ppc qemu ${cpu})
 string(REGEX REPLACE "^i.86$" i386 qemu ${qemu})
 string(REGEX REPLACE "^mipsisa32r6" mips qemu ${qemu})

@@ -1,3 +1,3 @@
-# find_package(sqrt-table) reads this: it defines the imported executable
-# sqrt-table::sqrt-table, for a build to run by name.
+# find_package(sqrt-table): sqrt-table::sqrt-table and sqrt_table_add_header.
 include("${CMAKE_CURRENT_LIST_DIR}/sqrt-table-targets.cmake")
+include("${CMAKE_CURRENT_LIST_DIR}/sqrt-table-header.cmake")

@@ -1,16 +1,12 @@
-# Included by the Windows toolchain files: the build's tests, and whatever
-# else it runs of its own, run the program under Wine, set up as follows.
+# Runs the Windows toolchains' programs under Wine.
 find_program(wine wine NO_CACHE)
 if(wine)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env
-    # A prefix of the build's own, made on first use, so that no run touches
-    # the user's ~/.wine, nor another build's.
+    # Not ~/.wine, nor another build's.
     WINEPREFIX=${CMAKE_BINARY_DIR}/wine
-    # Wine's own messages go to standard error, where the tests expect the
-    # program's alone.
+    # The tests expect only the program's messages on standard error.
     WINEDEBUG=-all
-    # The program is a console program, so no display driver: Wine 10
-    # complains on standard error where XDG_RUNTIME_DIR is not set.
+    # No display driver, which Wine 10 wants XDG_RUNTIME_DIR for.
     WINEDLLOVERRIDES=winex11.drv,winewayland.drv=d
     ${wine}
     CACHE STRING "Runs a Windows program on this machine")

@@ -1,7 +1,5 @@
-# Run by cpack once it has made the packages. CPack lists an archive's
-# entries in the order the file system gives them, owned by whoever built
-# it, so each archive is written again: entries sorted by name, owned by
-# root, with modes 755 and 644, and dated SOURCE_DATE_EPOCH.
+# Run by cpack after the packages: CPack's archives list entries in file
+# system order, owned by the builder, so write them again.
 foreach(pkg IN LISTS CPACK_PACKAGE_FILES)
   if(NOT pkg MATCHES "\\.(tar\\.gz|zip)$")
     continue()
@@ -13,13 +11,13 @@ foreach(pkg IN LISTS CPACK_PACKAGE_FILES)
     WORKING_DIRECTORY ${dir} COMMAND_ERROR_IS_FATAL ANY)
   file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${dir} ${dir}/*)
   list(SORT entries)
-  # An unpacked file keeps only what the umask allowed of its mode.
+  # Extraction applied the umask.
   execute_process(COMMAND chmod -R u=rwX,go=rX .
     WORKING_DIRECTORY ${dir} COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE ${pkg})
   if(pkg MATCHES "zip$")
-    # -X leaves out the builder's user and group; the entries are listed in
-    # order, files only, and the zip's local times are UTC.
+    # -X: no owner; -D: files only, in the list's order. Zip times are
+    # local, so reproducible.cmake sets TZ.
     list(JOIN entries "\n" list)
     file(WRITE ${dir}.list "${list}\n")
     execute_process(COMMAND zip -X -D -q -9 ${pkg} -@

@@ -1,16 +1,18 @@
-# Read by cpack before each package: whoever builds a release, and wherever
-# and whenever, its packages come out byte for byte the same.
-
-# Every file is dated by the newest changelog entry, as Debian's own tools
-# date a package, unless SOURCE_DATE_EPOCH names another time.
+# Read by cpack before each package, so every build gives the same bytes.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   set(ENV{SOURCE_DATE_EPOCH} ${CPACK_SQRT_TABLE_SOURCE_DATE_EPOCH})
 endif()
-
-# A zip records local times.
-set(ENV{TZ} UTC0)
-
-# Only the source tarball packs a tree of files rather than an install.
+set(ENV{TZ} UTC0) # a zip records local times
+# The source tarball packs a tree made afresh of what git tracks at HEAD.
 if(CPACK_INSTALLED_DIRECTORIES)
-  include(${CMAKE_CURRENT_LIST_DIR}/source.cmake)
+  list(GET CPACK_BUILD_SOURCE_DIRS 0 source)
+  list(GET CPACK_INSTALLED_DIRECTORIES 0 tree)
+  if(NOT EXISTS ${source}/.git)
+    message(FATAL_ERROR "${source}: the source tarball is made from a git checkout")
+  endif()
+  file(REMOVE_RECURSE ${tree})
+  execute_process(COMMAND git -C ${source} archive --output=${tree}.tar HEAD
+    COMMAND_ERROR_IS_FATAL ANY)
+  file(ARCHIVE_EXTRACT INPUT ${tree}.tar DESTINATION ${tree})
+  file(REMOVE ${tree}.tar)
 endif()

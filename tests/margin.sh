@@ -1,11 +1,7 @@
 #!/bin/sh
-# Rounds entries 1 to 254 in exact arithmetic (bc at 40 digits, apart from
-# any C library), with the gain as the double the program multiplies by, and
-# prints their fields as the program writes them. On standard error it says
-# which entry comes closest to a half-integer, by how much, and by how much
-# of its value: a log10 whose relative error stays below that cannot change
-# the table. Entry 1 is 0, which any log10 gives exactly. Fails on a tie,
-# which rounding could break either way.
+# Entries 1 to 254, rounded by bc at 40 digits with the program's gain. On
+# standard error: the entry nearest a half-integer, by how much, and by what
+# part of its value. Fails on a tie.
 BC_LINE_LENGTH=0 bc -lq <<'END' | {
 define trunc(x) {
 	auto s

@@ -1,21 +1,21 @@
 /*
- * A level meter: a linear reading from 0 to 254, a power or a squared
- * amplitude, shown on the table's logarithmic scale of 0 to 100, and as a bar
- * of ten LEDs. The build generated the table into sqrt.txt.
+ * A level meter: a linear reading from 0 to 254, such as a power, shown on
+ * the table's scale of 0 to 100 and as a bar of ten LEDs. The build made
+ * sqrt.txt in a folder of its own; "sqrt.txt" would take a stray file
+ * beside this one first.
  */
 #include <stdio.h>
 
 /* Entry 0 is -inf, the logarithm of zero: a reading of 0 shows as 0. */
 #define inf 0
 static const unsigned char level[255] = {
-#include "sqrt.txt"
+#include <sqrt.txt>
 };
 #undef inf
 
 int
 main(void)
 {
-	/* Each tenfold rise in the reading adds the same to the level. */
 	static const struct {
 		int reading, level;
 	} known[] = {{0, 0}, {1, 0}, {2, 13}, {10, 42}, {16, 50}, {100, 83},
