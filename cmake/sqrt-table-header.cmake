@@ -1,69 +1,93 @@
-# sqrt_table_add_header(<target> <name> [TYPE <type>] [ENTRY0 <value>])
-# makes <name>.h at build time, first on <target>'s include path. Run as a
-# script, this file writes it from the program's output.
-if(CMAKE_SCRIPT_MODE_FILE)
-  file(READ "${IN}" table)
-  # A short or garbled table fails the build, rather than make a short array.
-  string(REGEX MATCHALL "[0-9]+" fields "${table}")
-  list(LENGTH fields n)
-  if(NOT table MATCHES "^-inf,([0-9]+,)+$" OR NOT n EQUAL 254)
-    message(FATAL_ERROR "${IN}: not a table of 255 fields: ${table}")
-  endif()
-  string(REGEX REPLACE "^-inf," "${ENTRY0}," table "${table}")
-  string(REPLACE "," ", " table "${table}")
-  string(REPEAT "[^ ]+ " 15 row)
-  string(REGEX REPLACE "(${row}[^ ]+) " "\\1\n\t" table "${table}")
-  string(STRIP "${table}" table)
-  file(WRITE "${OUT}" "/* Made by sqrt-table: entry i is 20 log10(sqrt(i)) x 4.15555. */
-#ifndef SQRT_TABLE_${NAME}_H
-#define SQRT_TABLE_${NAME}_H
-#include <stdint.h>
-static const ${TYPE} ${NAME}[255] = {
-	${table}
-};
-#endif
-")
-  return()
-endif()
+# sqrt_table_add_header(<target> <name> [TYPE <type>] [ENTRY0 <value>]
+#   [SCOPE PRIVATE|PUBLIC|INTERFACE]) writes <name>.h from the table the
+# package holds, when CMake configures: no program is built or run.
+
+# The table, as sqrt-table writes it, for a test to compare with.
+set_property(GLOBAL PROPERTY SQRT_TABLE_FILE ${CMAKE_CURRENT_LIST_DIR}/sqrt.txt)
 
 function(sqrt_table_add_header target name)
-  set(script ${CMAKE_CURRENT_FUNCTION_LIST_FILE})
-  cmake_parse_arguments(PARSE_ARGV 2 arg "" "TYPE;ENTRY0" "")
+  set(dir ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "TYPE;ENTRY0;SCOPE" "")
   set(type "unsigned char")
   set(entry0 0)
-  if(DEFINED arg_TYPE)
-    set(type "${arg_TYPE}")
-  endif()
-  if(DEFINED arg_ENTRY0)
-    set(entry0 "${arg_ENTRY0}")
+  set(scope PRIVATE)
+  foreach(option type entry0 scope)
+    string(TOUPPER ${option} key)
+    if(DEFINED arg_${key})
+      set(${option} "${arg_${key}}")
+    endif()
+  endforeach()
+  if(TARGET "${target}")
+    get_target_property(aliased ${target} ALIASED_TARGET)
+    if(aliased)
+      set(target ${aliased})
+    endif()
+    get_target_property(kind ${target} TYPE)
+    get_target_property(imported ${target} IMPORTED)
+    get_target_property(made ${target} SQRT_TABLE_HEADERS)
   endif()
   set(why "")
   if(DEFINED arg_UNPARSED_ARGUMENTS OR DEFINED arg_KEYWORDS_MISSING_VALUES)
     string(JOIN " " args ${arg_UNPARSED_ARGUMENTS} ${arg_KEYWORDS_MISSING_VALUES})
     set(why "what is \"${args}\"? Quote a type of two words: TYPE \"unsigned char\"")
-  elseif(NOT TARGET ${target})
+  elseif(NOT TARGET "${target}")
     set(why "no target ${target}")
+  elseif(imported)
+    set(why "${target} is imported: make the header in the project that builds it")
+  elseif(name IN_LIST made)
+    set(why "${target} has a ${name}.h already")
   elseif(NOT name MATCHES "^[A-Za-z_][A-Za-z0-9_]*$")
     set(why "${name} is not a C identifier")
+  elseif(NOT type MATCHES "^[A-Za-z_][A-Za-z0-9_]*( [A-Za-z_][A-Za-z0-9_]*)*$")
+    set(why "TYPE ${type} is not the name of a C type")
   elseif(NOT entry0 MATCHES "^(0|-?[1-9][0-9]*)$")
     set(why "ENTRY0 ${entry0} is not an integer")
-  elseif(NOT DEFINED arg_TYPE AND (entry0 LESS 0 OR entry0 GREATER 255))
-    set(why "ENTRY0 ${entry0} is not 0 to 255, as unsigned char needs")
+  elseif(NOT scope MATCHES "^(PRIVATE|PUBLIC|INTERFACE)$")
+    set(why "SCOPE ${scope} is not PRIVATE, PUBLIC or INTERFACE")
+  elseif(kind STREQUAL "INTERFACE_LIBRARY" AND NOT scope STREQUAL "INTERFACE")
+    set(why "${target} is an INTERFACE library: give SCOPE INTERFACE")
   endif()
   if(NOT why STREQUAL "")
-    message(FATAL_ERROR "sqrt_table_add_header: ${why}")
+    string(JOIN " " call ${ARGV})
+    message(FATAL_ERROR "sqrt_table_add_header(${call}): ${why}")
   endif()
-  set(dir ${CMAKE_CURRENT_BINARY_DIR}/sqrt-table/${target}/${name})
-  file(MAKE_DIRECTORY ${dir}/run ${dir}/include)
-  add_custom_command(OUTPUT ${dir}/include/${name}.h
-    COMMAND sqrt-table::sqrt-table
-    COMMAND ${CMAKE_COMMAND} -DIN=sqrt.txt -DOUT=${dir}/include/${name}.h
-      -DNAME=${name} "-DTYPE=${type}" -DENTRY0=${entry0} -P ${script}
-    DEPENDS sqrt-table::sqrt-table ${script} WORKING_DIRECTORY ${dir}/run
-    COMMENT "Generating ${name}.h with sqrt-table" VERBATIM)
-  # A target here runs it, so that a call works wherever <target> was made.
-  string(MAKE_C_IDENTIFIER "sqrt_table_${target}_${name}" step)
-  add_custom_target(${step} DEPENDS ${dir}/include/${name}.h)
-  add_dependencies(${target} ${step})
-  target_include_directories(${target} BEFORE PRIVATE ${dir}/include)
+  set_property(TARGET ${target} APPEND PROPERTY SQRT_TABLE_HEADERS ${name})
+
+  # A damaged table stops here, rather than make a short array of zeros.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${dir}/sqrt.txt)
+  file(READ ${dir}/sqrt.txt table)
+  string(REGEX MATCHALL "[0-9]+," fields "${table}")
+  list(LENGTH fields n)
+  if(NOT table MATCHES "^-inf,([0-9]+,)+$" OR NOT n EQUAL 254)
+    message(FATAL_ERROR "${dir}/sqrt.txt: not a table of 255 fields")
+  endif()
+  string(REGEX REPLACE "^-inf," "${entry0}," table "${table}")
+  string(REPLACE "," ", " table "${table}")
+  string(REPEAT "[^ ]+ " 15 row)
+  string(REGEX REPLACE "(${row}[^ ]+) " "\\1\n\t" table "${table}")
+  string(STRIP "${table}" TABLE)
+  set(NAME ${name})
+  set(TYPE ${type})
+  set(ENTRY0 ${entry0})
+  string(REPLACE "-" "minus" VALUE ${entry0})
+  string(MAKE_C_IDENTIFIER "${type}" TYPE_ID)
+  # The type and entry 0 in the guard: two headers of one name that differ
+  # stop the build, as a redefinition, where both reach one source.
+  set(ID ${name}_${TYPE_ID}_${VALUE})
+  set(FLASH "")
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/sqrt-table/${target}/${name})
+  # Written only when it changes, so a second build has nothing to do.
+  configure_file(${dir}/header.h.in ${out}/${name}.h @ONLY)
+
+  target_include_directories(${target} BEFORE ${scope} $<BUILD_INTERFACE:${out}>)
+  # Included ahead of every source too: a stray ${name}.h found first, such
+  # as one beside the source, then defines nothing, or stops the build as a
+  # redefinition of ${name}.
+  if(MSVC)
+    set(include /FI${out}/${name}.h)
+  else()
+    set(include -include${out}/${name}.h)
+  endif()
+  target_compile_options(${target} ${scope}
+    "$<BUILD_INTERFACE:$<$<COMPILE_LANGUAGE:C,CXX>:${include}>>")
 endfunction()

@@ -1,0 +1,59 @@
+# Inside a build that cannot build sqrt-table for this machine, such as a
+# cross build, sqrt-table::sqrt-table is the program SQRT_TABLE_PROGRAM
+# names, once it has written the table here. The header needs neither.
+foreach(option TESTS INSTALL)
+  if(SQRT_TABLE_${option})
+    message(FATAL_ERROR "sqrt-table: SQRT_TABLE_${option}: this build "
+      "cannot build sqrt-table, to test or install it")
+  endif()
+endforeach()
+if(SQRT_TABLE_PROGRAM STREQUAL "")
+  return()
+endif()
+
+# A bare name is looked up on PATH, not in the working folder.
+find_program(program NAMES ${SQRT_TABLE_PROGRAM} NO_CACHE
+  NO_CMAKE_FIND_ROOT_PATH NO_PACKAGE_ROOT_PATH)
+set(check ${CMAKE_CURRENT_BINARY_DIR}/check)
+file(REMOVE_RECURSE ${check})
+file(MAKE_DIRECTORY ${check})
+file(READ ${CMAKE_CURRENT_LIST_DIR}/sqrt.txt want)
+set(why "")
+if(NOT program)
+  set(why "no such program here")
+else()
+  execute_process(COMMAND ${program} WORKING_DIRECTORY ${check}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  string(STRIP "${out}" out)
+  if(NOT status STREQUAL "0")
+    set(why "it failed (${status}): ${out}")
+  elseif(NOT EXISTS ${check}/sqrt.txt OR IS_DIRECTORY ${check}/sqrt.txt)
+    set(why "it wrote no sqrt.txt")
+  else()
+    file(READ ${check}/sqrt.txt got)
+  endif()
+endif()
+# Another program, or another table, stops here: the first field that
+# differs, numbered as entries are.
+if(why STREQUAL "" AND NOT got STREQUAL want)
+  string(REPLACE "," ";" want "${want}")
+  string(REPLACE "," ";" got "${got}")
+  foreach(i RANGE 255)
+    list(GET want ${i} w)
+    set(g "")
+    list(LENGTH got n)
+    if(i LESS n)
+      list(GET got ${i} g)
+    endif()
+    if(NOT g STREQUAL w)
+      set(why "its sqrt.txt has \"${g}\" as entry ${i}, not \"${w}\"")
+      break()
+    endif()
+  endforeach()
+endif()
+if(NOT why STREQUAL "")
+  message(FATAL_ERROR "sqrt-table: SQRT_TABLE_PROGRAM ${SQRT_TABLE_PROGRAM}: "
+    "${why}")
+endif()
+add_executable(sqrt-table::sqrt-table IMPORTED GLOBAL)
+set_target_properties(sqrt-table::sqrt-table PROPERTIES IMPORTED_LOCATION ${program})
