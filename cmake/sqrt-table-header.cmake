@@ -6,7 +6,6 @@
 set_property(GLOBAL PROPERTY SQRT_TABLE_FILE ${CMAKE_CURRENT_LIST_DIR}/sqrt.txt)
 
 function(sqrt_table_add_header target name)
-  set(dir ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "TYPE;ENTRY0;SCOPE" "")
   set(type "unsigned char")
   set(entry0 0)
@@ -53,31 +52,10 @@ function(sqrt_table_add_header target name)
   endif()
   set_property(TARGET ${target} APPEND PROPERTY SQRT_TABLE_HEADERS ${name})
 
-  # A damaged table stops here, rather than make a short array of zeros.
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${dir}/sqrt.txt)
-  file(READ ${dir}/sqrt.txt table)
-  string(REGEX MATCHALL "[0-9]+," fields "${table}")
-  list(LENGTH fields n)
-  if(NOT table MATCHES "^-inf,([0-9]+,)+$" OR NOT n EQUAL 254)
-    message(FATAL_ERROR "${dir}/sqrt.txt: not a table of 255 fields")
-  endif()
-  string(REGEX REPLACE "^-inf," "${entry0}," table "${table}")
-  string(REPLACE "," ", " table "${table}")
-  string(REPEAT "[^ ]+ " 15 row)
-  string(REGEX REPLACE "(${row}[^ ]+) " "\\1\n\t" table "${table}")
-  string(STRIP "${table}" TABLE)
-  set(NAME ${name})
-  set(TYPE ${type})
-  set(ENTRY0 ${entry0})
-  string(REPLACE "-" "minus" VALUE ${entry0})
-  string(MAKE_C_IDENTIFIER "${type}" TYPE_ID)
-  # The type and entry 0 in the guard: two headers of one name that differ
-  # stop the build, as a redefinition, where both reach one source.
-  set(ID ${name}_${TYPE_ID}_${VALUE})
-  set(FLASH "")
   set(out ${CMAKE_CURRENT_BINARY_DIR}/sqrt-table/${target}/${name})
-  # Written only when it changes, so a second build has nothing to do.
-  configure_file(${dir}/header.h.in ${out}/${name}.h @ONLY)
+  sqrt_table_write_header(${out}/${name}.h ${name} "${type}" ${entry0} "")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/sqrt.txt)
 
   target_include_directories(${target} BEFORE ${scope} $<BUILD_INTERFACE:${out}>)
   # Included ahead of every source too: a stray ${name}.h found first, such
@@ -90,4 +68,29 @@ function(sqrt_table_add_header target name)
   endif()
   target_compile_options(${target} ${scope}
     "$<BUILD_INTERFACE:$<$<COMPILE_LANGUAGE:C,CXX>:${include}>>")
+endfunction()
+
+# Writes the header FILE, of array NAME of TYPE with entry 0 as ENTRY0, and
+# FLASH after the array's name: only when it changes, so that a second build
+# has nothing to do.
+function(sqrt_table_write_header file NAME TYPE ENTRY0 FLASH)
+  set(dir ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+  # A damaged table stops here, rather than make a short array of zeros.
+  file(READ ${dir}/sqrt.txt table)
+  string(REGEX MATCHALL "[0-9]+," fields "${table}")
+  list(LENGTH fields n)
+  if(NOT table MATCHES "^-inf,([0-9]+,)+$" OR NOT n EQUAL 254)
+    message(FATAL_ERROR "${dir}/sqrt.txt: not a table of 255 fields")
+  endif()
+  string(REGEX REPLACE "^-inf," "${ENTRY0}," table "${table}")
+  string(REPLACE "," ", " table "${table}")
+  string(REPEAT "[^ ]+ " 15 row)
+  string(REGEX REPLACE "(${row}[^ ]+) " "\\1\n\t" table "${table}")
+  string(STRIP "${table}" TABLE)
+  string(REPLACE "-" "minus" VALUE ${ENTRY0})
+  string(MAKE_C_IDENTIFIER "${TYPE}" TYPE_ID)
+  # The type and entry 0 in the guard: two headers of one name that differ
+  # stop the build, as a redefinition, where both reach one source.
+  set(ID ${NAME}_${TYPE_ID}_${VALUE})
+  configure_file(${dir}/header.h.in ${file} @ONLY)
 endfunction()
