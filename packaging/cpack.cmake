@@ -4,7 +4,7 @@ set(CPACK_PACKAGE_DESCRIPTION [[
 sqrt-table writes a fixed lookup table of 255 entries to the file sqrt.txt,
 for firmware to compile in. Entry i is 20 x log10(sqrt(i)) x 4.15555,
 rounded: 0 to 100 for entries 1 to 254, and -inf for entry 0. A CMake
-package makes a C header of it at build time.]])
+package makes a C header of it, for any build, with nothing to run.]])
 set(CPACK_STRIP_FILES ON)
 # The same bytes from every build.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/reproducible.cmake)
