@@ -3,7 +3,7 @@
 # package holds, when CMake configures: no program is built or run.
 
 # The table, as sqrt-table writes it, for a test to compare with.
-set_property(GLOBAL PROPERTY SQRT_TABLE_FILE ${CMAKE_CURRENT_LIST_DIR}/sqrt.txt)
+set_property(GLOBAL PROPERTY SQRT_TABLE_FILE ${CMAKE_CURRENT_LIST_DIR}/table.csv)
 
 function(sqrt_table_add_header target name)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "TYPE;ENTRY0;SCOPE" "")
@@ -55,7 +55,7 @@ function(sqrt_table_add_header target name)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/sqrt-table/${target}/${name})
   sqrt_table_write_header(${out}/${name}.h ${name} "${type}" ${entry0} "")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-    ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/sqrt.txt)
+    ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/table.csv)
 
   target_include_directories(${target} BEFORE ${scope} $<BUILD_INTERFACE:${out}>)
   # Included ahead of every source too: a stray ${name}.h found first, such
@@ -76,11 +76,11 @@ endfunction()
 function(sqrt_table_write_header file NAME TYPE ENTRY0 FLASH)
   set(dir ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
   # A damaged table stops here, rather than make a short array of zeros.
-  file(READ ${dir}/sqrt.txt table)
+  file(READ ${dir}/table.csv table)
   string(REGEX MATCHALL "[0-9]+," fields "${table}")
   list(LENGTH fields n)
   if(NOT table MATCHES "^-inf,([0-9]+,)+$" OR NOT n EQUAL 254)
-    message(FATAL_ERROR "${dir}/sqrt.txt: not a table of 255 fields")
+    message(FATAL_ERROR "${dir}/table.csv: not a table of 255 fields")
   endif()
   string(REGEX REPLACE "^-inf," "${ENTRY0}," table "${table}")
   string(REPLACE "," ", " table "${table}")

@@ -17,7 +17,7 @@ find_program(program NAMES ${SQRT_TABLE_PROGRAM} NO_CACHE
 set(check ${CMAKE_CURRENT_BINARY_DIR}/check)
 file(REMOVE_RECURSE ${check})
 file(MAKE_DIRECTORY ${check})
-file(READ ${CMAKE_CURRENT_LIST_DIR}/sqrt.txt want)
+file(READ ${CMAKE_CURRENT_LIST_DIR}/table.csv want)
 set(why "")
 if(NOT program)
   set(why "no such program here")
