@@ -2,6 +2,10 @@
 #   [SCOPE PRIVATE|PUBLIC|INTERFACE]) writes <name>.h from the table the
 # package holds, when CMake configures: no program is built or run.
 
+# Its own policies, not those of the project that includes it.
+cmake_policy(PUSH)
+cmake_policy(VERSION 3.21)
+
 # The table, as sqrt-table writes it, for a test to compare with.
 set_property(GLOBAL PROPERTY SQRT_TABLE_FILE ${CMAKE_CURRENT_LIST_DIR}/table.csv)
 
@@ -94,3 +98,4 @@ function(sqrt_table_write_header file NAME TYPE ENTRY0 FLASH)
   set(ID ${NAME}_${TYPE_ID}_${VALUE})
   configure_file(${dir}/header.h.in ${file} @ONLY)
 endfunction()
+cmake_policy(POP)

@@ -1,17 +1,24 @@
 # Inside a build that cannot build sqrt-table for this machine, such as a
-# cross build, sqrt-table::sqrt-table is the program SQRT_TABLE_PROGRAM
-# names, once it has written the table here. The header needs neither.
+# cross build, or told not to, sqrt-table::sqrt-table is the program
+# SQRT_TABLE_PROGRAM names, once it has written the table here. The header
+# needs neither.
 foreach(option TESTS INSTALL)
   if(SQRT_TABLE_${option})
     message(FATAL_ERROR "sqrt-table: SQRT_TABLE_${option}: this build "
-      "cannot build sqrt-table, to test or install it")
+      "builds no sqrt-table, to test or install")
   endif()
 endforeach()
+add_executable(sqrt-table::sqrt-table IMPORTED GLOBAL)
 if(SQRT_TABLE_PROGRAM STREQUAL "")
+  # A build that runs it stops here, saying what to do.
+  set_target_properties(sqrt-table::sqrt-table PROPERTIES IMPORTED_LOCATION
+    ${CMAKE_CURRENT_BINARY_DIR}/set-SQRT_TABLE_PROGRAM-to-a-sqrt-table-that-runs-here)
   return()
 endif()
 
 # A bare name is looked up on PATH, not in the working folder.
+# Not a parent's program, which would stop the search.
+unset(program)
 find_program(program NAMES ${SQRT_TABLE_PROGRAM} NO_CACHE
   NO_CMAKE_FIND_ROOT_PATH NO_PACKAGE_ROOT_PATH)
 set(check ${CMAKE_CURRENT_BINARY_DIR}/check)
@@ -30,14 +37,17 @@ elseif(NOT status STREQUAL "0")
 elseif(NOT EXISTS ${check}/sqrt.txt OR IS_DIRECTORY ${check}/sqrt.txt)
   set(why "it wrote no sqrt.txt")
 else()
-  # Another program, or another table: the first field that differs,
-  # numbered as entries are, or a field too many.
   file(READ ${check}/sqrt.txt got)
   file(READ ${CMAKE_CURRENT_LIST_DIR}/table.csv want)
+endif()
+# Another program, or another table, byte for byte: the first field that
+# differs, numbered as entries are.
+if(why STREQUAL "" AND NOT got STREQUAL want)
+  set(why "its sqrt.txt goes on after the table")
   string(REPEAT "," 256 pad)
   string(REPLACE "," ";" got "${got}${pad}")
-  string(REPLACE "," ";" want "${want}")
-  foreach(i RANGE 255)
+  string(REPLACE "," ";" want "${want}${pad}")
+  foreach(i RANGE 256)
     list(GET want ${i} w)
     list(GET got ${i} g)
     if(NOT g STREQUAL w)
@@ -50,5 +60,4 @@ if(NOT why STREQUAL "")
   message(FATAL_ERROR "sqrt-table: SQRT_TABLE_PROGRAM ${SQRT_TABLE_PROGRAM}: "
     "${why}")
 endif()
-add_executable(sqrt-table::sqrt-table IMPORTED GLOBAL)
 set_target_properties(sqrt-table::sqrt-table PROPERTIES IMPORTED_LOCATION ${program})

@@ -1,4 +1,4 @@
-# cmake -DVERSION=1.2 -DDATE=SECONDS -DAUTHOR=NAME -DCONTACT="NAME <MAIL>"
+# cmake -DVERSION=1.3 -DDATE=SECONDS -DAUTHOR=NAME -DCONTACT="NAME <MAIL>"
 #   -DDIR=build -P packaging/arduino.cmake writes the Arduino library
 # DIR/sqrt-table-VERSION-arduino.zip, the same bytes from every build.
 cmake_minimum_required(VERSION 3.21)
