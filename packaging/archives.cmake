@@ -1,5 +1,6 @@
-# Run by cpack after the packages: CPack's archives list entries in file
-# system order, owned by the builder, so write them again.
+# Run by cpack after the packages, and by arduino.cmake: CPack's archives
+# list entries in file system order, owned by the builder, so write them
+# again.
 foreach(pkg IN LISTS CPACK_PACKAGE_FILES)
   if(pkg MATCHES "\\.tar\\.gz$")
     list(APPEND archives ${pkg})

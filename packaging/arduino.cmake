@@ -9,15 +9,13 @@ foreach(var VERSION DATE AUTHOR CONTACT DIR)
     message(FATAL_ERROR "give VERSION, DATE, AUTHOR, CONTACT and DIR")
   endif()
 endforeach()
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(DATE $ENV{SOURCE_DATE_EPOCH})
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(ENV{SOURCE_DATE_EPOCH} ${DATE})
 endif()
-set(zip ${DIR}/sqrt-table-${VERSION}-arduino.zip)
-set(stage ${zip}.d)
+set(library ${DIR}/sqrt-table-${VERSION}-arduino.zip)
+set(stage ${library}.stage)
 set(lib ${stage}/sqrt-table)
 file(REMOVE_RECURSE ${stage})
-# zip would add to an old one.
-file(REMOVE ${zip})
 
 file(COPY ${CMAKE_CURRENT_LIST_DIR}/arduino/examples DESTINATION ${lib})
 configure_file(${CMAKE_CURRENT_LIST_DIR}/arduino/library.properties.in
@@ -38,18 +36,12 @@ file(WRITE ${lib}/src/sqrt_table.h [[
 ]] "${table}")
 file(REMOVE ${stage}/table.h)
 
-file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE ${stage} ${lib}/*)
-list(APPEND entries sqrt-table)
-list(SORT entries)
-# Not the umask's modes, nor the build's times: the changelog's, in UTC,
-# as zip records local times. -X: no owner.
-execute_process(COMMAND chmod u=rwX,go=rX ${entries}
-  WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND touch -d @${DATE} ${entries}
-  WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
-list(JOIN entries "\n" list)
-file(WRITE ${stage}.list "${list}\n")
+# Dated by the changelog, in UTC, as zip records local times; then written
+# again as the other archives are, in order, with no owner.
 set(ENV{TZ} UTC0)
-execute_process(COMMAND zip -X -q -9 ${zip} -@
-  INPUT_FILE ${stage}.list WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
-file(REMOVE_RECURSE ${stage} ${stage}.list)
+string(TIMESTAMP date "%Y-%m-%d %H:%M:%S UTC" UTC)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${library} --format=zip
+  "--mtime=${date}" sqrt-table WORKING_DIRECTORY ${stage} COMMAND_ERROR_IS_FATAL ANY)
+file(REMOVE_RECURSE ${stage})
+set(CPACK_PACKAGE_FILES ${library})
+include(${CMAKE_CURRENT_LIST_DIR}/archives.cmake)
