@@ -1,5 +1,5 @@
 # Inside a build that cannot build sqrt-table for this machine, such as a
-# cross build, or told not to, sqrt-table::sqrt-table is the program
+# cross build, or that names one, sqrt-table::sqrt-table is the program
 # SQRT_TABLE_PROGRAM names, once it has written the table here. The header
 # needs neither.
 foreach(option TESTS INSTALL)
@@ -16,9 +16,9 @@ if(SQRT_TABLE_PROGRAM STREQUAL "")
   return()
 endif()
 
-# A bare name is looked up on PATH, not in the working folder.
-# Not a parent's program, which would stop the search.
+# Not a parent's variable of this name, which would stop the search.
 unset(program)
+# A bare name is looked up on PATH, not in the working folder.
 find_program(program NAMES ${SQRT_TABLE_PROGRAM} NO_CACHE
   NO_CMAKE_FIND_ROOT_PATH NO_PACKAGE_ROOT_PATH)
 set(check ${CMAKE_CURRENT_BINARY_DIR}/check)
